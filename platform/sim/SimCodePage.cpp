@@ -101,4 +101,15 @@ std::optional<std::u16string> SimCodePage::ToUtf16(std::uint32_t cp, std::string
   return out;
 }
 
+bool SimCodePage::IsLeadByte(std::uint32_t cp, unsigned char b) {
+  switch (cp) {
+    case 936:  // GBK
+    case 950:  // Big5
+      return b >= 0x81 && b <= 0xFE;
+    case 932:  // Shift-JIS
+      return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    default: return false;
+  }
+}
+
 }  // namespace sim

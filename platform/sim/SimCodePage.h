@@ -14,6 +14,7 @@ class SimCodePage : public plat::CodePage {
   std::uint32_t ThreadAnsiCodePage() override { return ansi_; }
   std::optional<std::string> FromUtf16(std::uint32_t cp, std::u16string_view text) override;
   std::optional<std::u16string> ToUtf16(std::uint32_t cp, std::string_view text) override;
+  bool IsLeadByte(std::uint32_t cp, unsigned char b) override;
 
  private:
   std::uint32_t ansi_;

@@ -41,4 +41,8 @@ std::optional<std::u16string> Win32CodePage::ToUtf16(std::uint32_t cp, std::stri
   return out;
 }
 
+bool Win32CodePage::IsLeadByte(std::uint32_t cp, unsigned char b) {
+  return IsDBCSLeadByteEx(cp, b) != FALSE;
+}
+
 }  // namespace win

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/CodePage.h"
 #include "platform/Profile.h"
@@ -94,6 +95,18 @@ class PrintCtlLogic {
   Services& services() { return s_; }
 
  private:
+  double ReadLength(std::string_view name) const;
+  void WriteLength(std::string_view name, double v);
+  OptText ReadText(std::string_view name) const;
+  void WriteText(std::string_view name, const OptText& v);
+  std::int32_t ReadInteger(std::string_view name) const;
+  void WriteInteger(std::string_view name, std::int32_t v);
+  bool ReadBoolean(std::string_view name) const;
+  void WriteBoolean(std::string_view name, bool v);
+  // The paper size text and both page size fields, as a form on the
+  // default printer.
+  void ApplyPaperForm();
+
   Services s_;
   std::string paperSize_;
   std::string paperSource_;

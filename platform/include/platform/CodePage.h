@@ -18,6 +18,8 @@ class CodePage {
   virtual std::optional<std::string> FromUtf16(std::uint32_t cp, std::u16string_view text) = 0;
   // 8-bit -> UTF-16; nullopt when the bytes are not valid in the code page.
   virtual std::optional<std::u16string> ToUtf16(std::uint32_t cp, std::string_view text) = 0;
+  // True when `b` opens a two-byte character in the (double-byte) code page.
+  virtual bool IsLeadByte(std::uint32_t cp, unsigned char b) = 0;
 };
 
 inline constexpr std::uint32_t kCpUtf8 = 65001;
