@@ -31,7 +31,7 @@ TEST(FormatHundredths, RoundsTheSeventeenDigitExpansionHalfAwayFromZero) {
       {0.025, 0, "3"},     // 2.5
       {0.75, 2, "75"},     // any measure but 1 is inches
       {-10, 0, "1000"},    //
-      {9.995, 0, "999"},  // 999.49999999999989 stays below
+      {9.995, 0, "999"},   // 999.49999999999989 stays below
       {9.996, 0, "1000"},  // carry through every digit
       {1e18, 0, "100000000000000000000"},
       {1e-300, 0, ""},
