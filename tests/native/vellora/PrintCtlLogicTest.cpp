@@ -53,22 +53,21 @@ TEST_F(PrintCtlLogicTest, AFreshProfileReadsZeroFalseAndEmpty) {
 
 TEST_F(PrintCtlLogicTest, LengthPutsStoreHundredthsOfAnInchInTheChosenUnit) {
   struct Case {
-    std::int32_t measure;  // 0: leave the default (millimetres)
+    std::optional<std::int32_t> measure;  // nullopt: the default, millimetres
     double value;
     const char* stored;
     double read;  // with the browser key holding 0.5 inch
   };
   const Case cases[] = {
-      {0, 19.05, "75", 75}, {1, 0.1, "", 50},       {-1, 0.75, "75", 75},
-      {2, 0.75, "75", 75},  {3, -10, "1000", 1000}, {3, 0, "", 50},
+      {std::nullopt, 19.05, "75", 75}, {1, 0.1, "", 50}, {0, 0.75, "75", 75}, {2, 0.75, "75", 75},
+      {3, -10, "1000", 1000},          {3, 0, "", 50},
   };
   for (const auto& m : kLengths) {
-    reg.PutText(kIeKey, m.value, "0.5");
     for (const auto& c : cases) {
       test::SimWindows w;
       w.reg.PutText(kIeKey, m.value, "0.5");
       PrintCtlLogic fresh(w.services());
-      if (c.measure != 0) fresh.SetMarginMeasure(c.measure == -1 ? 0 : c.measure);
+      if (c.measure) fresh.SetMarginMeasure(*c.measure);
       (fresh.*m.put)(c.value);
       EXPECT_EQ(w.reg.Text(kOwnKey, m.value), c.stored) << m.value << " " << c.value;
       EXPECT_EQ((fresh.*m.get)(), c.read) << m.value << " " << c.value;
@@ -248,7 +247,7 @@ TEST_F(PaperFormRulesTest, FormIsMadeOnceAllThreeAreGivenAndUpdatedAfter) {
   EXPECT_EQ(FormCalls(), (std::vector<std::string>{"set"}));
   ctl.put_pageWidth(0);  // the value being put is not itself checked
   EXPECT_EQ(FormCalls(), (std::vector<std::string>{"set"}));
-  ctl.put_paperSize(u"");  // both sizes... width is 0 now: nothing
+  ctl.put_paperSize(u"");  // the width field is 0 now: no form
   EXPECT_TRUE(FormCalls().empty());
   EXPECT_EQ(win.spooler.OpenHandles(), 0u);
 }
