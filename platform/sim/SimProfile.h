@@ -11,8 +11,7 @@ class SimProfile : public plat::Profile {
  public:
   std::string GetString(std::string_view section, std::string_view key, std::string_view def,
                         std::size_t capacity) override;
-  bool WriteString(std::string_view section, std::string_view key,
-                   std::string_view value) override;
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value) override;
 
   void FailWrites(bool fail) { failWrites_ = fail; }
   // nullptr-like empty optional semantics kept simple for tests.

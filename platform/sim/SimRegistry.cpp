@@ -236,8 +236,7 @@ long SimRegistry::DeleteKey(HKey parent, std::string_view subkey) {
   return kErrSuccess;
 }
 
-long SimRegistry::EnumKey(HKey key, std::uint32_t index, std::string& name,
-                          std::size_t capacity) {
+long SimRegistry::EnumKey(HKey key, std::uint32_t index, std::string& name, std::size_t capacity) {
   std::string path;
   Node* n = Resolve(key, &path);
   if (!n) return kErrInvalidHandle;
@@ -252,9 +251,13 @@ long SimRegistry::EnumKey(HKey key, std::uint32_t index, std::string& name,
 void SimRegistry::Fail(RegOp op, std::string pathPart, long error, int times) {
   failures_.push_back({op, std::move(pathPart), error, times});
 }
-void SimRegistry::ClearFailures() { failures_.clear(); }
+void SimRegistry::ClearFailures() {
+  failures_.clear();
+}
 
-bool SimRegistry::KeyExists(std::string_view path) const { return Find(path) != nullptr; }
+bool SimRegistry::KeyExists(std::string_view path) const {
+  return Find(path) != nullptr;
+}
 
 std::optional<std::string> SimRegistry::Text(std::string_view path, std::string_view name) const {
   const Node* n = Find(path);
@@ -265,8 +268,7 @@ std::optional<std::string> SimRegistry::Text(std::string_view path, std::string_
   return cp_.FromUtf16(cp_.ThreadAnsiCodePage(), it->second.text);
 }
 
-std::optional<std::uint32_t> SimRegistry::Type(std::string_view path,
-                                               std::string_view name) const {
+std::optional<std::uint32_t> SimRegistry::Type(std::string_view path, std::string_view name) const {
   const Node* n = Find(path);
   if (!n) return std::nullopt;
   auto it = n->values.find(std::string(name));
@@ -279,8 +281,8 @@ void SimRegistry::PutText(std::string_view path, std::string_view name, std::str
   PutTextW(path, name, cp_.ToUtf16(cp_.ThreadAnsiCodePage(), ansi).value_or(u""), type);
 }
 
-void SimRegistry::PutTextW(std::string_view path, std::string_view name,
-                           std::u16string_view text, std::uint32_t type) {
+void SimRegistry::PutTextW(std::string_view path, std::string_view name, std::u16string_view text,
+                           std::uint32_t type) {
   Node* n = Walk(path, true);
   Node::Value v;
   v.name = std::string(name);

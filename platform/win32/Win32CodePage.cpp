@@ -19,12 +19,11 @@ std::uint32_t Win32CodePage::ThreadAnsiCodePage() {
   return GetACP();
 }
 
-std::optional<std::string> Win32CodePage::FromUtf16(std::uint32_t cp,
-                                                    std::u16string_view text) {
+std::optional<std::string> Win32CodePage::FromUtf16(std::uint32_t cp, std::u16string_view text) {
   if (text.empty()) return std::string();
   const auto* w = reinterpret_cast<const wchar_t*>(text.data());
-  int n = WideCharToMultiByte(cp, 0, w, static_cast<int>(text.size()), nullptr, 0, nullptr,
-                              nullptr);
+  int n =
+      WideCharToMultiByte(cp, 0, w, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   if (n <= 0) return std::nullopt;
   std::string out(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(cp, 0, w, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);

@@ -11,8 +11,8 @@ std::string Win32Profile::GetString(std::string_view section, std::string_view k
   if (capacity == 0) return {};
   std::vector<char> buf(capacity, '\0');
   std::string s(section), k(key), d(def);
-  DWORD n = GetProfileStringA(s.c_str(), k.c_str(), d.c_str(), buf.data(),
-                              static_cast<DWORD>(capacity));
+  DWORD n =
+      GetProfileStringA(s.c_str(), k.c_str(), d.c_str(), buf.data(), static_cast<DWORD>(capacity));
   return std::string(buf.data(), n);
 }
 

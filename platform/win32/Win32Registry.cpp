@@ -6,7 +6,9 @@
 
 namespace win {
 namespace {
-HKEY H(plat::HKey k) { return reinterpret_cast<HKEY>(k); }
+HKEY H(plat::HKey k) {
+  return reinterpret_cast<HKEY>(k);
+}
 REGSAM Sam(plat::Access a) {
   switch (a) {
     case plat::Access::Read: return KEY_READ;
@@ -14,7 +16,9 @@ REGSAM Sam(plat::Access a) {
     default: return KEY_ALL_ACCESS;
   }
 }
-std::string Z(std::string_view s) { return std::string(s); }
+std::string Z(std::string_view s) {
+  return std::string(s);
+}
 }  // namespace
 
 long Win32Registry::OpenKey(plat::HKey parent, std::string_view subkey, plat::Access access,
@@ -33,7 +37,9 @@ long Win32Registry::CreateKey(plat::HKey parent, std::string_view subkey, plat::
   return rc;
 }
 
-long Win32Registry::CloseKey(plat::HKey key) { return RegCloseKey(H(key)); }
+long Win32Registry::CloseKey(plat::HKey key) {
+  return RegCloseKey(H(key));
+}
 
 long Win32Registry::QueryValue(plat::HKey key, std::string_view name, std::uint32_t& type,
                                std::string& data, std::size_t capacity, std::size_t& needed) {

@@ -5,7 +5,9 @@
 
 namespace win {
 namespace {
-HANDLE H(plat::HPrinter p) { return reinterpret_cast<HANDLE>(p); }
+HANDLE H(plat::HPrinter p) {
+  return reinterpret_cast<HANDLE>(p);
+}
 FORM_INFO_1A Record(const plat::FormInfo& f, std::string& name) {
   name = f.name;
   FORM_INFO_1A r{};
@@ -31,7 +33,7 @@ bool Win32Spooler::OpenFullAccess(std::string_view name, plat::HPrinter& out) {
 }
 
 bool Win32Spooler::UpdateForm(plat::HPrinter printer, std::string_view formName,
-                           const plat::FormInfo& form) {
+                              const plat::FormInfo& form) {
   std::string n(formName), keep;
   FORM_INFO_1A r = Record(form, keep);
   return SetFormA(H(printer), n.data(), 1, reinterpret_cast<BYTE*>(&r)) != FALSE;
@@ -43,7 +45,9 @@ bool Win32Spooler::InsertForm(plat::HPrinter printer, const plat::FormInfo& form
   return AddFormA(H(printer), 1, reinterpret_cast<BYTE*>(&r)) != FALSE;
 }
 
-void Win32Spooler::ClosePrinter(plat::HPrinter printer) { ::ClosePrinter(H(printer)); }
+void Win32Spooler::ClosePrinter(plat::HPrinter printer) {
+  ::ClosePrinter(H(printer));
+}
 
 std::uint32_t Win32Spooler::TakeLastError() {
   DWORD e = GetLastError();

@@ -58,8 +58,7 @@ class Registry {
   virtual long DeleteKey(HKey parent, std::string_view subkey) = 0;
   // Name of the subkey at `index` (kErrNoMoreItems past the end). Names longer
   // than `capacity` characters fail with kErrMoreData.
-  virtual long EnumKey(HKey key, std::uint32_t index, std::string& name,
-                       std::size_t capacity) = 0;
+  virtual long EnumKey(HKey key, std::uint32_t index, std::string& name, std::size_t capacity) = 0;
 };
 
 // Owns an open key and closes it on every path out of scope.
