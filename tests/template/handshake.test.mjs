@@ -1,10 +1,12 @@
 // Loading the template and the handshake with its control: charset, refused addresses,
 // starting zoom, copies and page range, header precedence.
-import {test} from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import {test} from 'node:test';
+
 import {templatePath} from '../../tools/pthost/server.mjs';
-import {useTemplate, pagesDoc, waitLaidOut} from './helpers.mjs';
+
+import {pagesDoc, useTemplate, waitLaidOut} from './helpers.mjs';
 
 const env = useTemplate();
 const TITLE = 'Hallowmere有限公司打印预览页面';
@@ -26,9 +28,15 @@ test('the template is GBK, declares it, and the host serves its bytes unchanged'
 
 test('unprintable addresses are refused with the alert, with exact case', async () => {
   const cases = [
-    ['mailto:someone@example.com', true], ['MAILTO:someone@example.com', false],
-    ['javascript:void(0)', true], ['vbscript:x', true], ['news:x', true], ['snews:x', true],
-    ['telnet:x', true], ['http://127.0.0.1/x', false], ['mailtox:y', false],
+    ['mailto:someone@example.com', true],
+    ['MAILTO:someone@example.com', false],
+    ['javascript:void(0)', true],
+    ['vbscript:x', true],
+    ['news:x', true],
+    ['snews:x', true],
+    ['telnet:x', true],
+    ['http://127.0.0.1/x', false],
+    ['mailtox:y', false],
   ];
   const page = await env.open(pagesDoc(1));
   await waitLaidOut(page);
@@ -38,47 +46,62 @@ test('unprintable addresses are refused with the alert, with exact case', async 
 
   const refused = await env.open(pagesDoc(1), {job: {contentUrl: 'mailto:someone@example.com'}});
   await refused.waitForFunction(() => window.__pthost.closed);
-  assert.deepEqual(await refused.evaluate(() => window.__pthost.alerts),
-                   ['不能打印的URL，请直接打开这个页面然后再选择打印。']);
+  assert.deepEqual(
+      await refused.evaluate(() => window.__pthost.alerts),
+      ['不能打印的URL，请直接打开这个页面然后再选择打印。']);
   assert.equal(await refused.evaluate(() => Object.keys(g_aDocTree).length), 0);
   await refused.close();
 });
 
 test('starting zoom: 75 when the control has none, else the control value', async () => {
-  for (const [store, zoom, selected] of [[{}, 75, '75'], [{zoom: ''}, 75, '75'],
-                                         [{zoom: '50'}, 50, '50'], [{zoom: '-2'}, 10, '-2']]) {
+  for (const [store, zoom, selected] of [
+           [{}, 75, '75'], [{zoom: ''}, 75, '75'], [{zoom: '50'}, 50, '50'],
+           [{zoom: '-2'}, 10, '-2']]) {
     const page = await env.open(pagesDoc(1), {store: {control: store}});
     await waitLaidOut(page);
-    assert.deepEqual(await page.evaluate(() => [g_nZoomFactor, selectZoom.value]), [zoom, selected],
-                     JSON.stringify(store));
+    assert.deepEqual(
+        await page.evaluate(() => [g_nZoomFactor, selectZoom.value]), [zoom, selected],
+        JSON.stringify(store));
     await page.close();
   }
 });
 
 test('a missing control gives zoom 75 and leaves the printer settings alone', async () => {
-  const page = await env.open(pagesDoc(1), {control: false,
-                                            printer: {copies: 4, pageFrom: 2, marginTop: 50}});
+  const page = await env.open(
+      pagesDoc(1), {control: false, printer: {copies: 4, pageFrom: 2, marginTop: 50}});
   await waitLaidOut(page);
-  assert.deepEqual(await page.evaluate(() => [g_nZoomFactor, Printer.copies, Printer.pageFrom,
-                                              Printer.marginTop, g_nMarginTop]), [75, 4, 2, 50, 0.5]);
+  assert.deepEqual(
+      await page.evaluate(
+          () => [g_nZoomFactor, Printer.copies, Printer.pageFrom, Printer.marginTop, g_nMarginTop]),
+      [75, 4, 2, 50, 0.5]);
   await page.close();
 });
 
 test('copies 0 and pageFrom 0 keep the printer values; set values replace them', async () => {
   const printer = {copies: 2, pageFrom: 3, pageTo: 7};
-  const keep = await env.open(pagesDoc(1), {printer,
-      store: {control: {copies: '0', pagefrom: '0', pageto: 'x', selectedpages: 'TRUE'}}});
+  const keep = await env.open(pagesDoc(1), {
+    printer,
+    store: {control: {copies: '0', pagefrom: '0', pageto: 'x', selectedpages: 'TRUE'}}
+  });
   await waitLaidOut(keep);
-  assert.deepEqual(await keep.evaluate(() => [Printer.copies, Printer.pageFrom, Printer.pageTo,
-                                              Printer.selectedPages]), [2, 3, 7, false]);
+  assert.deepEqual(
+      await keep.evaluate(
+          () => [Printer.copies, Printer.pageFrom, Printer.pageTo, Printer.selectedPages]),
+      [2, 3, 7, false]);
   await keep.close();
-  const set = await env.open(pagesDoc(1), {printer,
-      store: {control: {copies: '5', pagefrom: '2', pageto: '4', selectedpages: 'true',
-                        currentpage: 'true'}}});
+  const set = await env.open(pagesDoc(1), {
+    printer,
+    store: {
+      control: {copies: '5', pagefrom: '2', pageto: '4', selectedpages: 'true', currentpage: 'true'}
+    }
+  });
   await waitLaidOut(set);
-  assert.deepEqual(await set.evaluate(() => [Printer.copies, Printer.pageFrom, Printer.pageTo,
-                                             Printer.selectedPages, Printer.currentPage]),
-                   [5, 2, 4, true, true]);
+  assert.deepEqual(
+      await set.evaluate(
+          () =>
+              [Printer.copies, Printer.pageFrom, Printer.pageTo, Printer.selectedPages,
+               Printer.currentPage]),
+      [5, 2, 4, true, true]);
   await set.close();
 });
 
@@ -86,14 +109,14 @@ test('the control header and footer replace the browser ones, also when empty', 
   const job = {header: 'BrowserHead &w', footer: 'BrowserFoot'};
   const empty = await env.open(pagesDoc(2), {job});
   await waitLaidOut(empty);
-  const texts = await empty.evaluate(() => [...document.querySelectorAll('#header, #footer')]
-      .map((e) => e.textContent.trim()));
+  const texts = await empty.evaluate(
+      () => [...document.querySelectorAll('#header, #footer')].map((e) => e.textContent.trim()));
   assert.deepEqual(texts, ['', '', '', '']);
   assert.equal(await empty.evaluate(() => Printer.header), '');
   await empty.close();
 
-  const own = await env.open(pagesDoc(1, {title: 'T&1'}),
-                             {job, store: {control: {header: '&w&b&&&p'}}});
+  const own =
+      await env.open(pagesDoc(1, {title: 'T&1'}), {job, store: {control: {header: '&w&b&&&p'}}});
   await waitLaidOut(own);
   assert.equal(await own.evaluate(() => document.querySelector('#header').textContent), 'T&1&1');
   await own.close();

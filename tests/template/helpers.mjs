@@ -1,13 +1,18 @@
 // Shared set-up of the template tests: one server and one browser per test file, and a job
 // runner that opens PT.HTM for a content document with a given store, printer and dialogs.
 import {after, before} from 'node:test';
+
+import {hostLog, launch, openTemplate, waitLaidOut} from '../../tools/pthost/browser.mjs';
 import {startServer} from '../../tools/pthost/server.mjs';
-import {launch, openTemplate, waitLaidOut, hostLog} from '../../tools/pthost/browser.mjs';
 
 // A document whose blocks each fill most of a default page, so it needs exactly n pages.
 export function pagesDoc(n, {title = 'Doc', extra = ''} = {}) {
-  const blocks = Array.from({length: n}, (_, i) =>
-      `<div style="height:800px;break-inside:avoid">Block ${i + 1}</div>`).join('');
+  const blocks =
+      Array
+          .from(
+              {length: n},
+              (_, i) => `<div style="height:800px;break-inside:avoid">Block ${i + 1}</div>`)
+          .join('');
   return `<html><head><title>${title}</title></head><body>${blocks}${extra}</body></html>`;
 }
 
@@ -45,5 +50,7 @@ export const waitClosed = (page, timeout = 30000) =>
 export async function printedPages(page) {
   const log = await hostLog(page);
   return log.filter((e) => e.op === 'printPage' || e.op === 'printBlankPage')
-      .map((e) => e.op === 'printBlankPage' ? 'blank' : Number(e.id.slice(e.id.lastIndexOf('p') + 1)) + 1);
+      .map(
+          (e) => e.op === 'printBlankPage' ? 'blank' :
+                                             Number(e.id.slice(e.id.lastIndexOf('p') + 1)) + 1);
 }

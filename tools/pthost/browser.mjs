@@ -3,11 +3,13 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import {chromium} from 'playwright-core';
+
 import {hostScriptPath} from './server.mjs';
 
-export const CHROMIUM_ARGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic',
-  '--no-first-run', '--disable-background-networking', '--disable-component-update',
-  '--disable-sync'];
+export const CHROMIUM_ARGS = [
+  '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'
+];
 
 export async function launch() {
   const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'pthost-'));
@@ -29,8 +31,12 @@ export async function launch() {
 // Opens PT.HTM from the server with a job configuration (see host.js) and gives the page.
 export async function openTemplate(context, server, config) {
   const page = await context.newPage();
-  page.on('pageerror', (e) => { page.__errors = (page.__errors || []).concat(String(e)); });
-  await page.addInitScript((c) => { window.__PTHOST_CONFIG = c; }, config);
+  page.on('pageerror', (e) => {
+    page.__errors = (page.__errors || []).concat(String(e));
+  });
+  await page.addInitScript((c) => {
+    window.__PTHOST_CONFIG = c;
+  }, config);
   await page.addInitScript({path: hostScriptPath});
   await page.goto(server.url('/PT.HTM'));
   return page;

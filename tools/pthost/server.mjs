@@ -1,9 +1,10 @@
 // Serves the print template, the host script, the toolbar images and the content documents
 // of a test on localhost.
-import http from 'node:http';
 import fs from 'node:fs';
+import http from 'node:http';
 import path from 'node:path';
 import {fileURLToPath} from 'node:url';
+
 import {toolbarImage} from './images.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -43,6 +44,9 @@ export async function startServer(routes = {}) {
     origin,
     url: (p) => origin + p,
     route: (p, r) => table.set(p, r),
-    close: () => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }),
+    close: () => new Promise((resolve) => {
+      server.closeAllConnections();
+      server.close(resolve);
+    }),
   };
 }
