@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Convert.h"
+#include "Errors.h"
 #include "Localize.h"
 #include "Messages.h"
 #include "RegistryReader.h"
@@ -78,6 +79,15 @@ void TSetupFrm::Button2Click() {
 }
 
 void TSetupFrm::FormShow() {
+  // A settings file that did not parse left no settings object: nothing of
+  // the start-up can rely on it, so the dialog stays as designed, with
+  // nothing to install, and the failure is reported.
+  if (!params_) {
+    form_.Get("Button1").SetEnabled(false);
+    form_.Get("Button2").SetEnabled(false);
+    throw PlatformError(u"The settings file \"" + state_.sourceDir +
+                        u"\\Signature.dll\" could not be read");
+  }
   // 1. Font from the settings.
   Font font = form_.GetFont();
   font.size = params_->GetFontSize();
