@@ -41,7 +41,7 @@ test('property gets follow the store rules', async () => {
   });
   assert.deepEqual(
       got, [75, 75, 0, 60, 827, 0, 'H&p', '', 3, 0, 0, false, true, '150', 2, 'A4', -1, -1]);
-  await page.close();
+  await env.done(page);
 });
 
 test('property puts write the store in hundredths of an inch', async () => {
@@ -65,7 +65,7 @@ test('property puts write the store in hundredths of an inch', async () => {
     return out;
   });
   assert.deepEqual(got, ['75', 75, '', 40, '1000', -1, true, 0, 40]);
-  await page.close();
+  await env.done(page);
 });
 
 test('a header document is laid out first and the content continues on its last page', async () => {
@@ -81,7 +81,7 @@ test('a header document is laid out first and the content continues on its last 
   assert.deepEqual(state.slice(0, 3), [[1, 2, 0], 1, 'mDiv0Cp0']);
   assert.equal(state[3], 3);
   assert.match(state[4], /content\d+\.htm$/);
-  await page.close();
+  await env.done(page);
 });
 
 test('a selection chosen in the print dialog prints the selection document', async () => {
@@ -95,5 +95,5 @@ test('a selection chosen in the print dialog prints the selection document', asy
   const log = await page.evaluate(() => window.__pthost.log);
   assert.deepEqual(log.filter((e) => e.op === 'startDoc').map((e) => e.name), ['Selected']);
   assert.deepEqual(log.filter((e) => e.op === 'printPage').map((e) => e.id), ['mDiv1Sp0']);
-  await page.close();
+  await env.done(page);
 });

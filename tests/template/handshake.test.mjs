@@ -23,7 +23,7 @@ test('the template is GBK, declares it, and the host serves its bytes unchanged'
   assert.equal(await page.title(), TITLE);
   await waitLaidOut(page);
   assert.equal(await page.evaluate(() => document.styleSheets[0].cssRules.length), 12);
-  await page.close();
+  await env.done(page);
 });
 
 test('unprintable addresses are refused with the alert, with exact case', async () => {
@@ -42,7 +42,7 @@ test('unprintable addresses are refused with the alert, with exact case', async 
   await waitLaidOut(page);
   const results = await page.evaluate((c) => c.map(([u]) => UnprintableURL(u)), cases);
   assert.deepEqual(results, cases.map(([, refused]) => refused));
-  await page.close();
+  await env.done(page);
 
   const refused = await env.open(pagesDoc(1), {job: {contentUrl: 'mailto:someone@example.com'}});
   await refused.waitForFunction(() => window.__pthost.closed);
@@ -50,7 +50,7 @@ test('unprintable addresses are refused with the alert, with exact case', async 
       await refused.evaluate(() => window.__pthost.alerts),
       ['不能打印的URL，请直接打开这个页面然后再选择打印。']);
   assert.equal(await refused.evaluate(() => Object.keys(g_aDocTree).length), 0);
-  await refused.close();
+  await env.done(refused);
 });
 
 test('starting zoom: 75 when the control has none, else the control value', async () => {
@@ -62,7 +62,7 @@ test('starting zoom: 75 when the control has none, else the control value', asyn
     assert.deepEqual(
         await page.evaluate(() => [g_nZoomFactor, selectZoom.value]), [zoom, selected],
         JSON.stringify(store));
-    await page.close();
+    await env.done(page);
   }
 });
 
@@ -74,7 +74,7 @@ test('a missing control gives zoom 75 and leaves the printer settings alone', as
       await page.evaluate(
           () => [g_nZoomFactor, Printer.copies, Printer.pageFrom, Printer.marginTop, g_nMarginTop]),
       [75, 4, 2, 50, 0.5]);
-  await page.close();
+  await env.done(page);
 });
 
 test('copies 0 and pageFrom 0 keep the printer values; set values replace them', async () => {
@@ -88,7 +88,7 @@ test('copies 0 and pageFrom 0 keep the printer values; set values replace them',
       await keep.evaluate(
           () => [Printer.copies, Printer.pageFrom, Printer.pageTo, Printer.selectedPages]),
       [2, 3, 7, false]);
-  await keep.close();
+  await env.done(keep);
   const set = await env.open(pagesDoc(1), {
     printer,
     store: {
@@ -102,7 +102,7 @@ test('copies 0 and pageFrom 0 keep the printer values; set values replace them',
               [Printer.copies, Printer.pageFrom, Printer.pageTo, Printer.selectedPages,
                Printer.currentPage]),
       [5, 2, 4, true, true]);
-  await set.close();
+  await env.done(set);
 });
 
 test('the control header and footer replace the browser ones, also when empty', async () => {
@@ -113,11 +113,11 @@ test('the control header and footer replace the browser ones, also when empty', 
       () => [...document.querySelectorAll('#header, #footer')].map((e) => e.textContent.trim()));
   assert.deepEqual(texts, ['', '', '', '']);
   assert.equal(await empty.evaluate(() => Printer.header), '');
-  await empty.close();
+  await env.done(empty);
 
   const own =
       await env.open(pagesDoc(1, {title: 'T&1'}), {job, store: {control: {header: '&w&b&&&p'}}});
   await waitLaidOut(own);
   assert.equal(await own.evaluate(() => document.querySelector('#header').textContent), 'T&1&1');
-  await own.close();
+  await env.done(own);
 });

@@ -36,6 +36,12 @@ export function useTemplate() {
     page.contentUrl = config.job.contentUrl;
     return page;
   };
+  // Closes a page after checking that no script error was raised in it.
+  env.done = async (page) => {
+    const errors = page.__errors || [];
+    await page.close();
+    if (errors.length) throw new Error('script errors in the template: ' + errors.join('; '));
+  };
   env.url = (p) => env.server.url(p);
   env.route = (p, r) => env.server.route(p, r);
   return env;

@@ -35,7 +35,7 @@ test(
       });
       const zoom = 0.75;
       assert.ok(Math.abs(offset - 0.47 * 96 * zoom) < 1, `content ${offset}px below the top edge`);
-      await page.close();
+      await env.done(page);
     });
 
 test('margins wider than the page give a zero-wide content area without an error', async () => {
@@ -46,7 +46,7 @@ test('margins wider than the page give a zero-wide content area without an error
   assert.equal(r.width, '0in');
   assert.deepEqual(
       await page.evaluate(() => [window.__pthost.alerts, window.__pthost.closed]), [[], false]);
-  await page.close();
+  await env.done(page);
 });
 
 test(
@@ -58,7 +58,7 @@ test(
       await waitLaidOut(page);
       const r = await rules(page);
       assert.deepEqual([r.top, r.left, r.pageWidth, r.width], ['0in', '0in', '8.5in', '8.5in']);
-      await page.close();
+      await env.done(page);
     });
 
 test('the control page size applies while the page setup was not confirmed', async () => {
@@ -71,7 +71,7 @@ test('the control page size applies while the page setup was not confirmed', asy
   await page.evaluate(() => HandlePageSetup());
   await waitLaidOut(page);
   assert.equal((await rules(page)).pageWidth, '8.5in');
-  await page.close();
+  await env.done(page);
 });
 
 test('a 5-page document gets its page total in every footer after the pass', async () => {
@@ -86,7 +86,7 @@ test('a 5-page document gets its page total in every footer after the pass', asy
       () => [...document.querySelectorAll('#footer')].map((e) => e.textContent.trim()));
   assert.deepEqual(footers, ['1 of 5', '2 of 5', '3 of 5', '4 of 5', '5 of 5']);
   assert.equal(await page.evaluate(() => spanPageTotal.innerText), '5');
-  await page.close();
+  await env.done(page);
 });
 
 test('the header-footer pass fills empty address and title fields', async () => {
@@ -97,7 +97,7 @@ test('the header-footer pass fills empty address and title fields', async () => 
       () => [...document.querySelectorAll('#header span')].map(
           (s) => [s.className, s.textContent]));
   assert.deepEqual(spans, [['hfTitle', 'Report'], ['hfUrl', page.contentUrl]]);
-  await page.close();
+  await env.done(page);
 });
 
 test('the table of links lists a repeated address once', async () => {
@@ -114,7 +114,7 @@ test('the table of links lists a repeated address once', async () => {
     ['Second <b>', env.url('/two')]
   ]);
   assert.equal(await page.evaluate(() => g_aDocTree.C.Pages()), 2);
-  await page.close();
+  await env.done(page);
 });
 
 test(
@@ -132,5 +132,40 @@ test(
                   [Object.keys(g_aDocTree), g_aDocTree.C._fFrameset, g_aDocTree.C_0.Pages(),
                    g_strActiveFrame]),
           [['C', 'C_0'], true, 2, 'C_0']);
-      await page.close();
+      await env.done(page);
     });
+
+test('header-footer codes expand into left, centre and right cells', async () => {
+  const page = await env.open(pagesDoc(1, {title: 'A<b>'}), {now: '2026-03-04T05:06:07'});
+  await waitLaidOut(page);
+  const cases = [
+    ['&w', ['A<b>', '', ''], ['hfTitle']],
+    ['left&bright', ['left', '', 'right'], []],
+    ['l&bc&br', ['l', 'c', 'r'], []],
+    ['&p/&P && &d &T', ['2/7 & 3/4/2026 05:06:07', '', ''], ['hfPageTotal']],
+    ['&u&b&x', ['URL', '', '&x'], ['hfUrl']],
+  ];
+  const got = await page.evaluate(
+      (list) => list.map(([text]) => {
+        HeadFoot.textHead = text;
+        HeadFoot.URL = 'URL';
+        HeadFoot.title = 'A<b>';
+        HeadFoot.page = 2;
+        HeadFoot.pageTotal = 7;
+        const div = document.createElement('div');
+        div.innerHTML = HeadFoot.HtmlHead;
+        return [
+          [...div.querySelectorAll('td')].map((td) => td.textContent),
+          [...div.querySelectorAll('span')].map((s) => s.className)
+        ];
+      }),
+      cases);
+  assert.deepEqual(got, cases.map(([, cells, spans]) => [cells, spans]));
+  assert.equal(
+      await page.evaluate(() => {
+        HeadFoot.textHead = '';
+        return HeadFoot.HtmlHead;
+      }),
+      '');
+  await env.done(page);
+});

@@ -82,7 +82,7 @@ test('print orders: copies, collation and duplex', async () => {
       assert.ok(ops.indexOf('stopDoc') > ops.lastIndexOf('printPage'), c.name);
     }
     assert.equal(ops.filter((o) => o === 'close').length, 1, c.name);
-    await page.close();
+    await env.done(page);
   }
 });
 
@@ -97,7 +97,7 @@ test('a start after the end is refused; a direct print asks again with the dialo
       log.filter((e) => /Dialog$/.test(e.op)).map((e) => [e.op, e.confirm]),
       [['defaultsDialog', true], ['printDialog', false]]);
   assert.deepEqual(await printedPages(page), []);
-  await page.close();
+  await env.done(page);
 
   const preview = await env.open(pagesDoc(5), {store});
   await preview.waitForFunction(() => g_aDocTree.C && g_aDocTree.C._nStatus === 4);
@@ -106,7 +106,7 @@ test('a start after the end is refused; a direct print asks again with the dialo
   await new Promise((r) => setTimeout(r, 600));
   assert.deepEqual(await printedPages(preview), []);
   assert.equal(await preview.evaluate(() => window.__pthost.closed), false);
-  await preview.close();
+  await env.done(preview);
 });
 
 test('the current page in a preview showing page 3 of 5 prints page 3 only', async () => {
@@ -116,7 +116,7 @@ test('the current page in a preview showing page 3 of 5 prints page 3 only', asy
   await page.evaluate(() => PrintNow(true));
   await waitClosed(page);
   assert.deepEqual(await printedPages(page), [3]);
-  await page.close();
+  await env.done(page);
 });
 
 test('the job name is the title, or the address without a title', async () => {
@@ -124,17 +124,17 @@ test('the job name is the title, or the address without a title', async () => {
     const page = await directPrint(1, {doc: {title}});
     const log = await hostLog(page);
     assert.equal(log.find((e) => e.op === 'startDoc').name, name ?? page.contentUrl);
-    await page.close();
+    await env.done(page);
   }
 });
 
 test('copies 0 or a cancelled dialog close without printing; a preview stays open', async () => {
   const none = await directPrint(2, {printer: {copies: 0}});
   assert.deepEqual(await printedPages(none), []);
-  await none.close();
+  await env.done(none);
   const cancelled = await directPrint(2, {printType: 'Prompt', dialogs: {print: [false]}});
   assert.deepEqual(await printedPages(cancelled), []);
-  await cancelled.close();
+  await env.done(cancelled);
 
   const preview =
       await env.open(pagesDoc(1), {printer: {tableOfLinks: true}, dialogs: {print: [false]}});
@@ -142,7 +142,7 @@ test('copies 0 or a cancelled dialog close without printing; a preview stays ope
   await preview.evaluate(() => PrintNow(true));
   assert.deepEqual(
       await preview.evaluate(() => [window.__pthost.closed, Printer.tableOfLinks]), [false, false]);
-  await preview.close();
+  await env.done(preview);
 });
 
 test('content the printer prints natively closes the window two minutes later', async () => {
@@ -155,5 +155,5 @@ test('content the printer prints natively closes the window two minutes later', 
   assert.ok(log.some((e) => e.op === 'printNonNative' && e.handled && e.url === page.contentUrl));
   assert.ok(log.some((e) => e.op === 'timer' && e.ms === 120000));
   assert.equal(ops.filter((o) => o === 'updatePageStatus').length, 3);
-  await page.close();
+  await env.done(page);
 });
