@@ -4,6 +4,10 @@
 #include <objbase.h>
 #include <wrl/client.h>
 
+// MinGW's msxml2.h gives IXMLDOMNode no __uuidof, which ComPtr::As needs.
+__CRT_UUID_DECL(IXMLDOMNode, 0x2933bf80, 0x7b36, 0x11d2, 0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e,
+                0x60)
+
 #include <vector>
 
 #include "Win32Wide.h"

@@ -124,6 +124,10 @@ bool SetupWindow::Create(HINSTANCE instance) {
       SetWindowPos(c->hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
+  for (auto& c : controls_) {
+    if (c->kind == Kind::kPicture && !c->model->Picture().empty())
+      banner_.Load(c->model->Picture());
+  }
   form_.SetObserver(this);
   return true;
 }
