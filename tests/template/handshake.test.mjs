@@ -2,9 +2,11 @@
 // starting zoom, copies and page range, header precedence.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import path from 'node:path';
 import {test} from 'node:test';
 
-import {templatePath} from '../../tools/pthost/server.mjs';
+import {readResource} from '../../tools/pthost/peresource.mjs';
+import {repoRoot, templatePath} from '../../tools/pthost/server.mjs';
 
 import {pagesDoc, useTemplate, waitLaidOut} from './helpers.mjs';
 
@@ -24,6 +26,18 @@ test('the template is GBK, declares it, and the host serves its bytes unchanged'
   await waitLaidOut(page);
   assert.equal(await page.evaluate(() => document.styleSheets[0].cssRules.length), 12);
   await env.done(page);
+});
+
+test('the built libraries carry the same bytes as HTML resource PT.HTM, language 2052', (t) => {
+  const built = ['win32', 'win64']
+                    .map((p) => path.join(repoRoot, 'build', p, 'vellora/vellora.dll'))
+                    .filter((f) => fs.existsSync(f));
+  if (!built.length) return t.skip('no vellora.dll built');
+  const bytes = fs.readFileSync(templatePath);
+  for (const file of built) {
+    const resource = readResource(fs.readFileSync(file), 23, 'PT.HTM', 2052);
+    assert.ok(resource && resource.equals(bytes), file);
+  }
 });
 
 test('unprintable addresses are refused with the alert, with exact case', async () => {
