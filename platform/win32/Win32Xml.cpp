@@ -67,7 +67,8 @@ class Win32XmlDocument : public plat::XmlDocument {
     ComPtr<IXMLDOMElement> root;
     if (doc_->get_documentElement(&root) != S_OK || !root) return 0;
     ComPtr<IXMLDOMNode> node;
-    Check(root.As(&node), "documentElement");
+    Check(root->QueryInterface(IID_IXMLDOMNode, reinterpret_cast<void**>(node.GetAddressOf())),
+          "documentElement");
     return Keep(node);
   }
 
@@ -94,7 +95,8 @@ class Win32XmlDocument : public plat::XmlDocument {
     ComPtr<IXMLDOMElement> element;
     Check(doc_->createElement(bname.get(), &element), "createElement");
     ComPtr<IXMLDOMNode> asNode, added;
-    Check(element.As(&asNode), "element");
+    Check(element->QueryInterface(IID_IXMLDOMNode, reinterpret_cast<void**>(asNode.GetAddressOf())),
+          "element");
     Check(Node(parent)->appendChild(asNode.Get(), &added), "appendChild");
     return Keep(added);
   }
