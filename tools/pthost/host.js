@@ -301,7 +301,7 @@ class DeviceRect {
 // ------------------------------------------------------------ layout rectangles
 // The content of a chain of layout rectangles is loaded once into an offscreen master frame
 // laid out in CSS columns of the rectangles' size, so the browser fragments it (lines, and
-// break rules of the content, are respected). Each rectangle of the chain shows one column
+// break rules of the content, are kept). Each rectangle of the chain shows one column
 // through a script-free copy of the master. The first rectangle of a chain may be shorter
 // (it continues a page of an earlier phase): a spacer at the top of the first column keeps
 // the columns equal.
