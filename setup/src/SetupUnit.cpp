@@ -148,8 +148,9 @@ void TSetupFrm::FormShow() {
     form_.Get(l).SetFontColor(kFooterColor);
     form_.Get(l).SetVisible(fCopyRightVisible_);
   }
-  // 12.
-  if (autoRun) Button2Click();
+  // 12. A disabled Install is not clicked: the run would work on a path box
+  // holding a notice or on an empty file list.
+  if (autoRun && form_.Get("Button2").Enabled()) Button2Click();
 }
 
 void TSetupFrm::RunBeforeSetup() {

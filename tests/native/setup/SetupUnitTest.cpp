@@ -82,6 +82,14 @@ TEST_F(Startup, AbsentKeysAndAutoRun) {
   EXPECT_EQ(installs, 1);
 }
 
+TEST_F(Startup, AutoRunDoesNotClickADisabledInstall) {
+  Ini(u"[FORM]\r\nAutoRun=TRUE\r\nUpdate=TRUE\r\n");
+  List();
+  Run();
+  EXPECT_FALSE(Enabled("Button2"));
+  EXPECT_EQ(installs, 0);
+}
+
 TEST_F(Startup, BooleanErrorSkipsTheRest) {
   Ini(u"[FORM]\r\nAutoRun=yes\r\nSoftName=S\r\n");
   List();
