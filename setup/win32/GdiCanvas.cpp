@@ -57,8 +57,21 @@ void GdiCanvas::FrameRect(const setup::Rect& r, setup::Colour c) {
 }
 
 void GdiCanvas::FocusFrame(const setup::Rect& r) {
-  const RECT rc = ToRect(r);
-  DrawFocusRect(dc_, &rc);
+  // The dotted focus frame: every other pixel of the outline (x + y odd)
+  // inverted, as the system draws it on a fresh DC. Drawn pixel by pixel so
+  // that it does not depend on the DC's pen, brush origin or colours.
+  if (r.Width() <= 0 || r.Height() <= 0) return;
+  auto invert = [&](int x, int y) {
+    if ((x + y) % 2 != 0) PatBlt(dc_, x, y, 1, 1, DSTINVERT);
+  };
+  for (int x = r.left; x < r.right; ++x) {
+    invert(x, r.top);
+    if (r.bottom - 1 > r.top) invert(x, r.bottom - 1);
+  }
+  for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+    invert(r.left, y);
+    if (r.right - 1 > r.left) invert(r.right - 1, y);
+  }
 }
 
 void GdiCanvas::SetFont(const setup::FontSpec& font) {
