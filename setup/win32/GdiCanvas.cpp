@@ -16,14 +16,14 @@ const wchar_t* Wide(std::u16string_view s) {
 
 }  // namespace
 
-FontHandle MakeFont(HDC dc, const setup::FontSpec& spec) {
+FontHandle MakeFont(HDC dc, const setup::FontSpec& font) {
   LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(spec.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfCharSet = static_cast<BYTE>(spec.charset);
+  lf.lfHeight = -MulDiv(font.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = static_cast<BYTE>(font.charset);
   lf.lfQuality = DEFAULT_QUALITY;
-  const std::size_t n = std::min<std::size_t>(spec.name.size(), LF_FACESIZE - 1);
-  for (std::size_t i = 0; i < n; ++i) lf.lfFaceName[i] = static_cast<wchar_t>(spec.name[i]);
+  const std::size_t n = std::min<std::size_t>(font.name.size(), LF_FACESIZE - 1);
+  for (std::size_t i = 0; i < n; ++i) lf.lfFaceName[i] = static_cast<wchar_t>(font.name[i]);
   return FontHandle(CreateFontIndirectW(&lf));
 }
 

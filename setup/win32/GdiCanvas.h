@@ -9,8 +9,8 @@
 
 namespace setupwin {
 
-// A font of `spec`'s face, point size and character set for `dc`'s resolution.
-FontHandle MakeFont(HDC dc, const setup::FontSpec& spec);
+// A font of `font`'s face, point size and character set for `dc`'s resolution.
+FontHandle MakeFont(HDC dc, const setup::FontSpec& font);
 
 class GdiCanvas : public setup::Canvas {
  public:
