@@ -2,6 +2,8 @@
 # One check of the built vellora.dll:
 #   check-vellora-pe.sh ASPECT DLL OBJDUMP TLB
 set -euo pipefail
+# Tool output is parsed: keep it untranslated whatever the caller's locale.
+export LC_ALL=C LANG=C
 aspect=$1 dll=$2 objdump=$3 tlb=$4
 fail() { echo "FAIL ($aspect): $*" >&2; exit 1; }
 dump=$("$objdump" -p "$dll")
