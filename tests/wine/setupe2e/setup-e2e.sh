@@ -43,7 +43,7 @@ set_ini_key() { echo "s/^$1=.*/$1=$2/"; }
 run_setup() {
   qm_setup_start "$src"
   out=$(qm_robot "$@")
-  qm_setup_wait 30 || fail "setup.exe did not end"
+  qm_setup_wait 60 || fail "setup.exe did not end"
 }
 error_record() { tail -c +3 "$src/TWError.txt" | iconv -f UTF-16LE -t UTF-8 | tr -d '\r'; }
 reg_uninstall() {
@@ -123,7 +123,7 @@ runs='s/^\[SETUPBEFORERUN\]/&\r\nRUN0=\\rec.exe;\r\nRUN3=\\never.exe\r\nRUN2=\\r
 new_case beforerun "$runs"
 cp "$recorder" "$src/rec.exe"
 cp "$recorder" "$src/never.exe"
-run_setup dialog close gone
+run_setup dialog 60000 close gone
 # Four keys: RUN0 to RUN3 are read in number order; RUN1 names a missing
 # file and is skipped; RUN2 runs a hidden copy from the temporary folder.
 mapfile -t rec < <(tr -d '\r' <"$src/record.txt" 2>/dev/null)
